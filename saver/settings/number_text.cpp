@@ -1,0 +1,83 @@
+#include "saver/settings/number_text.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace pgw {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Length of the number at the start of `text` (no blanks), and whether it has a digit.
+struct NumberSpan {
+  std::size_t length = 0;
+  bool hasDigits = false;
+};
+
+NumberSpan ScanNumber(std::string_view text) {
+  NumberSpan span;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  while (i < text.size() && IsDigit(text[i])) ++i, span.hasDigits = true;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i, span.hasDigits = true;
+  }
+  if (!span.hasDigits) return span;
+  span.length = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    std::size_t digitsFrom = j;
+    while (j < text.size() && IsDigit(text[j])) ++j;
+    if (j > digitsFrom) span.length = j;
+  }
+  return span;
+}
+
+double ToDouble(std::string_view number) {
+  std::string copy(number);  // strtod needs a terminated text
+  return std::strtod(copy.c_str(), nullptr);
+}
+
+std::string_view SkipBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  text = SkipBlanks(text);
+  NumberSpan span = ScanNumber(text);
+  return span.hasDigits ? ToDouble(text.substr(0, span.length)) : 0.0;
+}
+
+double RoundHalfEven(double value) {
+  // nearbyint rounds in the current mode; the default mode is to nearest, ties to even.
+  return std::nearbyint(value);
+}
+
+std::optional<std::int32_t> LeadingNumberAsInt32(std::string_view text) {
+  double rounded = RoundHalfEven(LeadingNumber(text));
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+  return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<std::int16_t> TextToInt16(std::string_view text) {
+  text = SkipBlanks(text);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  NumberSpan span = ScanNumber(text);
+  if (!span.hasDigits || span.length != text.size()) return std::nullopt;
+  double rounded = RoundHalfEven(ToDouble(text));
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
+  return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace pgw
