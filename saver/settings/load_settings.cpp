@@ -1,6 +1,6 @@
 #include "saver/settings/load_settings.h"
 
-#include <charconv>
+#include <bitset>
 
 #include "saver/settings/number_text.h"
 #include "saver/settings/password.h"
@@ -10,19 +10,41 @@ namespace pgw {
 
 using namespace texts;
 
+namespace {
+
+// The index that a key of the form Page<index> names (the letters in any case, the
+// index in decimal without leading zeros), or -1 for any other key.
+int PageIndexOf(std::string_view key) {
+  const std::size_t prefix = kPageKeyPrefix.size();
+  if (key.size() <= prefix || key.size() > prefix + 4) return -1;
+  if (!SameIgnoringCase(key.substr(0, prefix), kPageKeyPrefix)) return -1;
+  std::string_view digits = key.substr(prefix);
+  if (digits.size() > 1 && digits[0] == '0') return -1;
+  int index = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return -1;
+    index = index * 10 + (c - '0');
+  }
+  return index < kPageSlots ? index : -1;
+}
+
+}  // namespace
+
 void LoadSettings(SaverSettings& settings) {
   LoadSettingsFrom(ProfileFile::Read(settings.SettingsPath), settings);
 }
 
 void LoadSettingsFrom(const ProfileFile& file, SaverSettings& s) {
-  char key[16];
-  const std::size_t prefix = kPageKeyPrefix.copy(key, sizeof key);
-  for (int index = 0; index < kPageSlots; ++index) {
-    char* end = std::to_chars(key + prefix, key + sizeof key, index).ptr;
-    std::string_view value =
-        file.Value(kPagesSection, std::string_view(key, static_cast<std::size_t>(end - key)));
-    std::string& page = s.Pages[static_cast<std::size_t>(index)];
-    if (!value.empty()) page = value;
+  // Entries Page0 to Page1500 in one pass over [Pages]: the first key for an index counts,
+  // even when its value is empty; an empty value leaves the entry as it was.
+  std::bitset<kPageSlots> seen;
+  for (const ProfileFile::Entry& entry : file.Entries(kPagesSection)) {
+    int index = PageIndexOf(entry.key);
+    if (index < 0 || seen[static_cast<std::size_t>(index)]) continue;
+    seen[static_cast<std::size_t>(index)] = true;
+    if (!entry.value.empty()) s.Pages[static_cast<std::size_t>(index)] = entry.value;
+  }
+  for (const std::string& page : s.Pages) {
     if (!page.empty()) ++s.PageCount;
   }
   s.WorkOffline = file.Value(kPagesSection, kWorkOfflineKey) == kLowerYes;

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "saver/settings/ignoring_case.h"
+
 namespace pgw {
 namespace {
 
@@ -15,15 +17,6 @@ constexpr int kFrameDepth = 3;
 // Windows may vanish between two requests; that is no reason to end the program.
 int IgnoreXErrors(Display*, XErrorEvent*) {
   return 0;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
 }
 
 bool ReadTextProperty(Display* display, Window window, Atom property, std::string& text) {

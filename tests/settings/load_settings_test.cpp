@@ -180,6 +180,25 @@ std::vector<RuleCase> RuleCases() {
          EXPECT_EQ(s.Pages[0], "kept");
          EXPECT_EQ(s.PageCount, 2);
        }},
+      {"PageKeysNameTheirIndexExactly",
+       "[Pages]\r\nPage01=x\r\nPage 2=x\r\nPage3x=x\r\npage4=d\r\nPAGE5=e\r\nPage+6=x\r\n", nullptr,
+       [](auto& s) {
+         EXPECT_EQ(s.Pages[1], "");
+         EXPECT_EQ(s.Pages[2], "");
+         EXPECT_EQ(s.Pages[3], "");
+         EXPECT_EQ(s.Pages[4], "d");
+         EXPECT_EQ(s.Pages[5], "e");
+         EXPECT_EQ(s.Pages[6], "");
+         EXPECT_EQ(s.PageCount, 2);
+       }},
+      {"FirstPageKeyCountsEvenWhenEmpty", "[Pages]\r\nPage0=a\r\nPage1=\r\npage1=b\r\n", nullptr,
+       [](auto& s) {
+         EXPECT_EQ(s.Pages[1], "");
+         EXPECT_EQ(s.PageCount, 1);
+       }},
+      {"PagesOnlyInTheFirstPagesSection",
+       "[Pages]\r\nPage0=a\r\n[Display]\r\nPage1=x\r\n[Pages]\r\nPage2=y\r\n", nullptr,
+       [](auto& s) { EXPECT_EQ(s.PageCount, 1); }},
       {"PageCountIsAddedTo", "[Pages]\r\nPage0=a\r\n", [](auto& s) { s.PageCount = 5; },
        [](auto& s) { EXPECT_EQ(s.PageCount, 6); }},
       {"KeysInOtherCase", "[PAGES]\r\nPAGE0=a\r\n[display]\r\nRANDOM=Da\r\nsat=1\r\n", nullptr,
