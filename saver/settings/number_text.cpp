@@ -4,12 +4,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "saver/settings/blanks.h"
+
 namespace pgw {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -46,15 +45,10 @@ double ToDouble(std::string_view number) {
   return std::strtod(copy.c_str(), nullptr);
 }
 
-std::string_view SkipBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  return text;
-}
-
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
-  text = SkipBlanks(text);
+  text = TrimBlanks(text);
   NumberSpan span = ScanNumber(text);
   return span.hasDigits ? ToDouble(text.substr(0, span.length)) : 0.0;
 }
@@ -71,8 +65,7 @@ std::optional<std::int32_t> LeadingNumberAsInt32(std::string_view text) {
 }
 
 std::optional<std::int16_t> TextToInt16(std::string_view text) {
-  text = SkipBlanks(text);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  text = TrimBlanks(text);
   NumberSpan span = ScanNumber(text);
   if (!span.hasDigits || span.length != text.size()) return std::nullopt;
   double rounded = RoundHalfEven(ToDouble(text));

@@ -1,19 +1,14 @@
 #include "saver/startup/run_mode.h"
 
+#include "saver/settings/blanks.h"
 #include "saver/texts.h"
 
 namespace pgw {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // The command line without blanks around it, in capitals.
 std::string NormalizedLine(std::string_view line) {
-  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
-  std::string upper(line);
+  std::string upper(TrimBlanks(line));
   for (char& c : upper) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }

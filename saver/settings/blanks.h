@@ -1,0 +1,19 @@
+// Blanks around texts: spaces and tabs, which the settings file and the command line
+// ignore around their words.
+#pragma once
+
+#include <string_view>
+
+namespace pgw {
+
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+inline std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace pgw
