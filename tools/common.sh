@@ -7,12 +7,12 @@ build_all() {
 }
 
 # Starts Xvfb on the first display number no other X server holds and exports DISPLAY;
-# stop_xvfb ends it.
+# stop_xvfb ends it. The screen is 1920x1080 unless another size is given ("3840x2160").
 start_xvfb() {
-  local number tries
+  local size=${1:-1920x1080} number tries
   for ((number = 90; number < 200; number++)); do
     [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-    Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     for ((tries = 0; tries < 100; tries++)); do
       if xdpyinfo -display ":$number" >/dev/null 2>&1; then

@@ -45,6 +45,16 @@ double ToDouble(std::string_view number) {
   return std::strtod(copy.c_str(), nullptr);
 }
 
+// The whole text as a number rounded half to even, when that lies in [lowest, highest].
+std::optional<double> WholeNumberIn(std::string_view text, double lowest, double highest) {
+  text = TrimBlanks(text);
+  NumberSpan span = ScanNumber(text);
+  if (!span.hasDigits || span.length != text.size()) return std::nullopt;
+  double rounded = RoundHalfEven(ToDouble(text));
+  if (!(rounded >= lowest && rounded <= highest)) return std::nullopt;
+  return rounded;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
@@ -65,12 +75,15 @@ std::optional<std::int32_t> LeadingNumberAsInt32(std::string_view text) {
 }
 
 std::optional<std::int16_t> TextToInt16(std::string_view text) {
-  text = TrimBlanks(text);
-  NumberSpan span = ScanNumber(text);
-  if (!span.hasDigits || span.length != text.size()) return std::nullopt;
-  double rounded = RoundHalfEven(ToDouble(text));
-  if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
-  return static_cast<std::int16_t>(rounded);
+  std::optional<double> number = WholeNumberIn(text, -32768.0, 32767.0);
+  if (!number) return std::nullopt;
+  return static_cast<std::int16_t>(*number);
+}
+
+std::optional<std::int32_t> TextToInt32(std::string_view text) {
+  std::optional<double> number = WholeNumberIn(text, -2147483648.0, 2147483647.0);
+  if (!number) return std::nullopt;
+  return static_cast<std::int32_t>(*number);
 }
 
 }  // namespace pgw

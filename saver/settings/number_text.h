@@ -20,8 +20,11 @@ double RoundHalfEven(double value);
 // result lies outside that range.
 std::optional<std::int32_t> LeadingNumberAsInt32(std::string_view text);
 
-// The whole text as a 16-bit signed integer, rounded half to even; nothing when the
-// text is not entirely a number or lies outside -32768..32767.
+// The whole text (blanks around it allowed) as a 16-bit signed integer, rounded half to
+// even; nothing when the text is not entirely a number or lies outside -32768..32767.
 std::optional<std::int16_t> TextToInt16(std::string_view text);
+
+// The same for the 32-bit signed range.
+std::optional<std::int32_t> TextToInt32(std::string_view text);
 
 }  // namespace pgw

@@ -14,6 +14,10 @@ struct HexCase {
   const char* hex;  // nullptr: the colour cannot be converted
 };
 
+void PrintTo(const HexCase& c, std::ostream* os) {
+  *os << '"' << c.color << '"';
+}
+
 class ColorToHtmlHexTable : public testing::TestWithParam<HexCase> {};
 
 TEST_P(ColorToHtmlHexTable, GivesRedGreenBlue) {

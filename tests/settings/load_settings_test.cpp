@@ -103,6 +103,10 @@ struct RuleCase {
   std::function<void(const SaverSettings&)> check;
 };
 
+void PrintTo(const RuleCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class LoaderRules : public testing::TestWithParam<RuleCase> {};
 
 TEST_P(LoaderRules, Hold) {

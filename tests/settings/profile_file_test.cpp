@@ -22,6 +22,10 @@ struct ReaderCase {
   std::string expected;
 };
 
+void PrintTo(const ReaderCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class ReaderRules : public testing::TestWithParam<ReaderCase> {};
 
 TEST_P(ReaderRules, GivesTheValueTheRulesGive) {

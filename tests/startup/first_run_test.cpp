@@ -84,6 +84,10 @@ struct FolderCase {
   const char* folder;
 };
 
+void PrintTo(const FolderCase& c, std::ostream* os) {
+  *os << c.program;
+}
+
 class FolderOfTable : public testing::TestWithParam<FolderCase> {};
 
 TEST_P(FolderOfTable, DropsTheNameAndTheSeparator) {

@@ -16,6 +16,10 @@ struct CommandLineCase {
   const char* word;  // nullptr: the process ends
 };
 
+void PrintTo(const CommandLineCase& c, std::ostream* os) {
+  *os << '"' << c.line << '"';
+}
+
 class CommandLines : public testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(CommandLines, ChooseTheRunMode) {
@@ -83,6 +87,10 @@ struct ProbeCase {
   bool runs;
   std::vector<std::string> asked;
 };
+
+void PrintTo(const ProbeCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SingleInstance : public testing::TestWithParam<ProbeCase> {};
 

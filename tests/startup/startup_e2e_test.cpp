@@ -51,6 +51,10 @@ struct StartCase {
   const char* caption;  // the window that opens; nullptr: the program ends at once
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) {
+  for (const std::string& argument : c.arguments) *os << '"' << argument << "\" ";
+}
+
 class CommandLineStarts : public SaverProgram, public testing::WithParamInterface<StartCase> {};
 
 TEST_P(CommandLineStarts, TheWindowOfItsRunMode) {

@@ -27,6 +27,10 @@ struct RoundCase {
   int pixel;
 };
 
+void PrintTo(const RoundCase& c, std::ostream* os) {
+  *os << c.written;
+}
+
 class PointerWrites : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(PointerWrites, RoundHalfToEvenAndKeepTheOtherAxis) {

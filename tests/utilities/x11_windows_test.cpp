@@ -29,6 +29,10 @@ struct Placement {
   std::function<void(test::X11WindowsMaker&, const std::string& title)> make;
 };
 
+void PrintTo(const Placement& p, std::ostream* os) {
+  *os << p.name;
+}
+
 class TitledWindow : public X11WindowsTest,
                      public testing::WithParamInterface<std::tuple<Placement, const char*>> {};
 
