@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "saver/effects/effect_drawing.h"
+#include "tests/effects/leftover_pixels.h"
 #include "tests/effects/scripted_random.h"
 
 namespace pgw {
@@ -19,51 +20,6 @@ QImage Capture(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(kCapture);
   return image;
-}
-
-// Pixels that are not in `color`, with the first of them for the message; pixels for
-// which `expected` holds are counted apart.
-struct Leftovers {
-  int count = 0;
-  int expected = 0;
-  QPoint first;
-};
-
-Leftovers PixelsNotIn(const QImage& image, QColor color,
-                      const std::function<bool(int x, int y)>& expected = nullptr) {
-  Leftovers left;
-  const QRgb wanted = color.rgb();
-  for (int y = 0; y < image.height(); ++y) {
-    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (line[x] == wanted) continue;
-      if (expected && expected(x, y)) {
-        ++left.expected;
-      } else if (left.count++ == 0) {
-        left.first = QPoint(x, y);
-      }
-    }
-  }
-  return left;
-}
-
-// The fans of lines from a top corner climb the far edge in steps of 90 twips from the
-// bottom; when the height in twips is no multiple of 90, the last line ends up to 89
-// twips below the far top corner, and the sliver of the capture above it, along the top
-// edge, is left. On 1280 x 1024 (15,360 twips high) the last line ends 60 twips (4 pixels)
-// down, and the 3-pixel half pen misses the top rows near that corner.
-std::function<bool(int, int)> SliverAboveTheLastLine(std::int16_t code, QSize screen) {
-  const int heightTwips = screen.height() * kTwipsPerPixel;
-  const double end = (heightTwips % 90) / double(kTwipsPerPixel);  // pixels below the top
-  if ((code != 19 && code != 20) || end == 0) return nullptr;
-  const double width = screen.width();
-  return [code, end, width](int x, int y) {
-    // Code 19 pivots on the top-left corner, code 20 on the top-right one and ends 20
-    // twips beyond the left edge.
-    const double along =
-        code == 19 ? (x + 0.5) / width : (width - x - 0.5) / (width + 20.0 / kTwipsPerPixel);
-    return y + 0.5 < end * along;
-  };
 }
 
 EffectBox BoxOf(const QImage& image) {
@@ -98,8 +54,9 @@ TEST_P(Raster, EndsWithTheWholeScreenInTheBackgroundColour) {
   RandomSource& random = GetParam().code == 8 ? static_cast<RandomSource&>(mosaicRandom)
                                               : static_cast<RandomSource&>(variantRandom);
   EXPECT_GT(Play(image, GetParam().code, random, kBackColor), 0);
-  std::function<bool(int, int)> sliver = SliverAboveTheLastLine(GetParam().code, GetParam().screen);
-  Leftovers left = PixelsNotIn(image, kBackground, sliver);
+  std::function<bool(int, int)> sliver =
+      test::SliverAboveTheLastLine(GetParam().code, GetParam().screen);
+  test::Leftovers left = test::PixelsNotIn(image, kBackground, sliver);
   EXPECT_EQ(left.count, 0) << "first at " << left.first.x() << ", " << left.first.y();
   if (sliver) {
     EXPECT_GT(left.expected, 0);
@@ -134,7 +91,7 @@ TEST(Raster, CodesWithoutAnEffectLeaveTheCapture) {
   for (std::int16_t code : {22, 0, 7, 23, -5}) {
     QImage image = Capture(640, 480);
     EXPECT_EQ(Play(image, code, random, kBackColor), 0);
-    EXPECT_EQ(PixelsNotIn(image, kCapture).count, 0) << code;
+    EXPECT_EQ(test::PixelsNotIn(image, kCapture).count, 0) << code;
   }
 }
 
@@ -149,9 +106,9 @@ TEST(Raster, BackColorThatIsNoColourDrawsNothingButRunsEveryStep) {
       QImage image = Capture(640, 480);
       EXPECT_EQ(Play(image, code, random, backColor, QColor(Qt::green)), steps);
       if (code == 16) {
-        EXPECT_EQ(PixelsNotIn(image, Qt::green).count, 0) << backColor;
+        EXPECT_EQ(test::PixelsNotIn(image, Qt::green).count, 0) << backColor;
       } else {
-        EXPECT_EQ(PixelsNotIn(image, kCapture).count, 0) << backColor << " code " << code;
+        EXPECT_EQ(test::PixelsNotIn(image, kCapture).count, 0) << backColor << " code " << code;
       }
     }
   }
