@@ -10,7 +10,6 @@ namespace pgw {
 Form2::Form2() {
   setWindowTitle(
       QString::fromLatin1(texts::kSettingsCaption.data(), texts::kSettingsCaption.size()));
-  setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(644, 484);
   QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   move(screen.center() - rect().center());

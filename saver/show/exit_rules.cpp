@@ -64,11 +64,4 @@ ExitAction ExitBarClick(const ExitSettings& settings) {
   return ProtectedOrEnd(settings);
 }
 
-int KeyCodeForExit(int keyCode) {
-  constexpr int kAlt = 18;
-  constexpr int kLeftWindows = 91;
-  constexpr int kLetterZ = 90;
-  return (keyCode == kAlt || keyCode == kLeftWindows) ? kLetterZ : keyCode;
-}
-
 }  // namespace pgw

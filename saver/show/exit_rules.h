@@ -55,9 +55,6 @@ ExitAction HandleExitInput(const ExitState& state, const ExitSettings& settings)
 // A click on the exit bar.
 ExitAction ExitBarClick(const ExitSettings& settings);
 
-// The key catcher counts Alt (18) and the left Windows key (91) as the letter Z (90).
-int KeyCodeForExit(int keyCode);
-
 // The pointer display count: hide requests lower it, show requests raise it, and the
 // pointer is drawn only while it is 0 or more. Requests are not balanced.
 class PointerDisplayCount {

@@ -125,13 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
                     InputCase{kOnMoveProtected, true, ExitAction::FocusPasswordBox},
                     InputCase{kByBarProtected, true, ExitAction::FocusPasswordBox}));
 
-TEST(KeyCatcher, AltAndLeftWindowsKeyCountAsZ) {
-  EXPECT_EQ(KeyCodeForExit(18), 90);
-  EXPECT_EQ(KeyCodeForExit(91), 90);
-  EXPECT_EQ(KeyCodeForExit(92), 92);
-  EXPECT_EQ(KeyCodeForExit(65), 65);
-}
-
 TEST(PointerDisplayCount, HideRequestsPileUp) {
   PointerDisplayCount pointer;
   EXPECT_TRUE(pointer.PointerVisible());

@@ -1,0 +1,202 @@
+// The show itself: Pagewheel.scr /S with a settings file of local pages in distinct
+// colours, on a real X display, driven by a real pointer and keyboard (xdotool) and read
+// back from the screen.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "saver/utilities/x11_windows.h"
+#include "tests/support/child_process.h"
+#include "tests/support/screen_pixels.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/x11_windows_maker.h"
+
+namespace pgw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Rgb;
+
+const Rgb kRed{255, 0, 0};
+const Rgb kGreen{0, 255, 0};
+const Rgb kBlue{0, 0, 255};
+const Rgb kPaleBlue{0xDF, 0xE8, 0xFF};  // the exit bar
+
+std::string Page(const char* colour) {
+  return std::string("<html><body style='margin:0;background:") + colour + "'></body></html>";
+}
+
+class Show : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(test::HaveDisplay()) << "needs an X display: run tools/test.sh";
+    ASSERT_FALSE(windows.HasWindowTitled("PagewheelHost")) << "a show is still open";
+    fs::copy_file(PGW_APP_DIR "/Pagewheel.scr", folder.File("Pagewheel.scr"));
+    red = folder.Write("red.htm", Page("#ff0000"));
+    green = folder.Write("green.htm", Page("#00ff00"));
+    blue = folder.Write("blue.htm", Page("#0000ff"));
+    test::RunToEnd({"xdotool", "mousemove", "600", "500"});
+  }
+
+  // Starts the show with these [Display] lines after the three pages, and waits until
+  // the first page is on screen.
+  void Start(const std::string& display, const std::string& extraPages = "") {
+    std::ofstream(folder.File("pgwh.ini"), std::ios::binary)
+        << "[Pages]\r\nPage0=" << red << "\r\nPage1=" << green << "\r\nPage2=" << blue << "\r\n"
+        << extraPages << "[Display]\r\n"
+        << display;
+    show.emplace(std::vector<std::string>{folder.File("Pagewheel.scr"), "/S"});
+    ASSERT_TRUE(show->started());
+    ASSERT_TRUE(test::WaitFor([&] { return pixels.Centre() == kRed; }))
+        << "the first page never showed";
+  }
+
+  bool Ends() { return show->WaitForExit(std::chrono::seconds(15)).has_value(); }
+  bool StillRuns(std::chrono::milliseconds wait) { return !show->WaitForExit(wait).has_value(); }
+
+  static void Xdotool(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "xdotool");
+    ASSERT_EQ(test::RunToEnd(arguments), 0);
+  }
+
+  test::TempFolder folder;
+  X11Windows windows;
+  test::ScreenPixels pixels;
+  std::string red, green, blue;
+  std::optional<test::ChildProcess> show;
+};
+
+// The colours the centre of the screen goes through, consecutive repeats folded.
+std::vector<Rgb> ColoursSeen(test::ScreenPixels& pixels, int count) {
+  std::vector<Rgb> seen;
+  test::WaitFor(
+      [&] {
+        Rgb now = pixels.Centre();
+        if ((now == kRed || now == kGreen || now == kBlue) &&
+            (seen.empty() || seen.back() != now)) {
+          seen.push_back(now);
+        }
+        return static_cast<int>(seen.size()) >= count;
+      },
+      std::chrono::seconds(30));
+  return seen;
+}
+
+TEST_F(Show, GoesThroughTheListInOrder) {
+  Start("Withold=1\r\nEfekat=0\r\nHidemouse=False\r\n");
+  std::vector<Rgb> seen = ColoursSeen(pixels, 5);
+  EXPECT_EQ(seen, (std::vector<Rgb>{kRed, kGreen, kBlue, kRed, kGreen}));
+  show->Terminate();
+}
+
+TEST_F(Show, ChangesEntryBehindAnEffect) {
+  // Grey background: the effect wipes each page away in grey before the next one.
+  Start("Withold=2\r\nEfekat=12\r\nBackcolor=8421504\r\n");
+  bool greySeen = false;
+  std::vector<Rgb> seen;
+  test::WaitFor(
+      [&] {
+        Rgb now = pixels.Centre();
+        greySeen |= now == Rgb{128, 128, 128};
+        if ((now == kRed || now == kGreen || now == kBlue) &&
+            (seen.empty() || seen.back() != now)) {
+          seen.push_back(now);
+        }
+        return seen.size() >= 3;
+      },
+      std::chrono::seconds(30));
+  EXPECT_EQ(seen, (std::vector<Rgb>{kRed, kGreen, kBlue}));
+  EXPECT_TRUE(greySeen);
+  show->Terminate();
+}
+
+TEST_F(Show, FixedSizeIsCentredOnTheBackgroundColour) {
+  // Backcolor 16711680 is blue (red in the low byte); the page is red.
+  Start("Displaysize=640x480\r\nBackcolor=16711680\r\nWithold=60\r\n");
+  EXPECT_EQ(pixels.At(5, 5), kBlue);
+  // The 640 x 480 browser lies in the middle: blue just left and above it.
+  const int left = pixels.width() / 2 - 320;
+  const int top = pixels.height() / 2 - 240;
+  EXPECT_EQ(pixels.At(left + 10, top + 10), kRed);
+  EXPECT_EQ(pixels.At(left - 10, top + 10), kBlue);
+  EXPECT_EQ(pixels.At(left + 10, top - 10), kBlue);
+  show->Terminate();
+}
+
+TEST_F(Show, MoveOfFourPixelsEndsItThreeDoNot) {
+  Start("Withold=60\r\n");
+  // The show parked the pointer at (400, 300) when it started; that jump ends nothing.
+  EXPECT_TRUE(StillRuns(std::chrono::milliseconds(1500)));
+  Xdotool({"mousemove", "403", "297"});
+  EXPECT_TRUE(StillRuns(std::chrono::milliseconds(900)));
+  Xdotool({"mousemove", "407", "297"});
+  EXPECT_TRUE(Ends());
+}
+
+TEST_F(Show, AnyKeyEndsIt) {
+  for (const char* key : {"space", "Alt_L", "Super_L", "a"}) {
+    Start("Withold=60\r\n");
+    Xdotool({"key", key});
+    EXPECT_TRUE(Ends()) << key;
+  }
+}
+
+TEST_F(Show, ExitBarEndsItWhenMovesDoNot) {
+  Start("Izlaz=2\r\nWithold=60\r\n");
+  Xdotool({"mousemove", "700", "600", "key", "space", "a"});
+  EXPECT_TRUE(StillRuns(std::chrono::milliseconds(1500)));
+  Xdotool({"mousemove", "20", "500"});
+  ASSERT_TRUE(test::WaitFor([&] { return pixels.At(5, 100) == kPaleBlue; }));
+  Xdotool({"mousemove", "90", "500"});
+  EXPECT_TRUE(StillRuns(std::chrono::milliseconds(1200)));
+  EXPECT_EQ(pixels.At(5, 100), kPaleBlue);  // between 41 and 100 the bar stays
+  Xdotool({"mousemove", "200", "500"});
+  ASSERT_TRUE(test::WaitFor([&] { return pixels.At(5, 100) == kRed; }));
+  Xdotool({"mousemove", "10", "500"});
+  ASSERT_TRUE(test::WaitFor([&] { return pixels.At(5, 100) == kPaleBlue; }));
+  Xdotool({"click", "1"});
+  EXPECT_TRUE(Ends());
+}
+
+// Without a session lock to turn to (no session bus, no lock commands on the path), the
+// protected show asks for its own password.
+class ProtectedShow : public Show {
+ protected:
+  void SetUp() override {
+    Show::SetUp();
+    setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent", 1);
+    savedPath = getenv("PATH") ? getenv("PATH") : "";
+  }
+  void TearDown() override { setenv("PATH", savedPath.c_str(), 1); }
+
+  void StartProtected() {
+    // "open sesame" scrambled with 0xB3, as the settings window stores it.
+    std::string scrambled;
+    for (char c : std::string("Open Sesame")) scrambled += static_cast<char>(c ^ 0xB3);
+    setenv("PATH", folder.path().c_str(), 1);  // no loginctl, no xdg-screensaver
+    Start("Withold=60\r\nProtection=true\r\nPassword=" + scrambled + "\r\n");
+    setenv("PATH", savedPath.c_str(), 1);
+  }
+  std::string savedPath;
+};
+
+TEST_F(ProtectedShow, AsksForThePasswordAndEndsAtItsLastCharacter) {
+  StartProtected();
+  Xdotool({"key", "space"});
+  // The panel opens centred: its light face covers the middle of the red page.
+  ASSERT_TRUE(test::WaitFor([&] { return pixels.Centre() != kRed; }));
+  Xdotool({"type", "open sesame"});
+  EXPECT_TRUE(StillRuns(std::chrono::milliseconds(800))) << "letter case must count";
+  Xdotool({"key", "Escape"});
+  ASSERT_TRUE(test::WaitFor([&] { return pixels.Centre() == kRed; }));
+  Xdotool({"key", "x"});  // opens the panel again, emptied
+  ASSERT_TRUE(test::WaitFor([&] { return pixels.Centre() != kRed; }));
+  Xdotool({"type", "Open Sesame"});
+  EXPECT_TRUE(Ends());
+}
+
+}  // namespace
+}  // namespace pgw
