@@ -30,6 +30,8 @@ class SilentPage : public QWebEnginePage {
   QStringList chooseFiles(FileSelectionMode, const QStringList&, const QStringList&) override {
     return {};
   }
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                const QString&) override {}
 };
 
 // The show's profile: its own persistent cache and storage, downloads refused, and with

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -146,7 +147,7 @@ TEST_F(Show, AnyKeyEndsIt) {
 
 TEST_F(Show, ExitBarEndsItWhenMovesDoNot) {
   Start("Izlaz=2\r\nWithold=60\r\n");
-  Xdotool({"mousemove", "700", "600", "key", "space", "a"});
+  Xdotool({"mousemove", "700", "600", "key", "space", "a", "click", "1"});
   EXPECT_TRUE(StillRuns(std::chrono::milliseconds(1500)));
   Xdotool({"mousemove", "20", "500"});
   ASSERT_TRUE(test::WaitFor([&] { return pixels.At(5, 100) == kPaleBlue; }));
@@ -159,6 +160,110 @@ TEST_F(Show, ExitBarEndsItWhenMovesDoNot) {
   ASSERT_TRUE(test::WaitFor([&] { return pixels.At(5, 100) == kPaleBlue; }));
   Xdotool({"click", "1"});
   EXPECT_TRUE(Ends());
+}
+
+TEST_F(Show, KeyEndsItInTheMiddleOfATransition) {
+  Start("Withold=1\r\nEfekat=14\r\nBackcolor=8421504\r\n");
+  ASSERT_TRUE(test::WaitFor([&] {
+    return pixels.At(10, 10) == (Rgb{128, 128, 128}) || pixels.Centre() == (Rgb{128, 128, 128});
+  }));
+  Xdotool({"key", "space"});
+  EXPECT_TRUE(Ends());
+}
+
+// Entries that fail, and a page that tries every way to get at the user: the show goes
+// on to the next entry on time, with no window of anybody else's.
+TEST_F(Show, BadEntriesNeitherStopNorStallTheRotation) {
+  const std::string hostile = folder.Write(
+      "hostile.htm",
+      "<html><body style='margin:0;background:#0000ff'><a id=d href='data:text/plain,x' "
+      "download='x.txt'>x</a><script>"
+      "alert('hello'); confirm('sure?'); prompt('name?');"
+      "window.open('https://example.org/'); document.getElementById('d').click();"
+      "document.body.requestFullscreen().catch(()=>{}); document.body.requestPointerLock();"
+      "navigator.geolocation.getCurrentPosition(()=>{}, ()=>{});"
+      "onbeforeunload = () => 'stay';"
+      "</script></body></html>");
+  std::ofstream(folder.File("pgwh.ini"), std::ios::binary)
+      << "[Pages]\r\nPage0=" << red << "\r\nPage1=" << folder.File("missing.htm")
+      << "\r\nPage2=http://127.0.0.1:9/\r\nPage3=" << hostile << "\r\nPage4=" << green
+      << "\r\n[Display]\r\nWithold=1\r\n";
+  show.emplace(std::vector<std::string>{folder.File("Pagewheel.scr"), "/S"});
+  std::vector<Rgb> seen = ColoursSeen(pixels, 5);
+  EXPECT_EQ(seen, (std::vector<Rgb>{kRed, kBlue, kGreen, kRed, kBlue}));
+  // No dialog, pop-up or download window came up over the show.
+  EXPECT_EQ(windows.TitleAt({pixels.width() / 2, pixels.height() / 2}), "PagewheelHost");
+  EXPECT_TRUE(show->Running());
+  show->Terminate();
+}
+
+// The web engine's renderer processes among the descendants of `pid`: its zygote
+// processes are children of the saver, and the renderers are forked from them.
+std::vector<int> RendererProcesses(int pid) {
+  std::vector<int> found;
+  std::vector<std::pair<int, int>> parents{{pid, 0}};  // process and its depth below pid
+  while (!parents.empty()) {
+    const auto [parent, depth] = parents.back();
+    parents.pop_back();
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+      const std::string name = entry.path().filename().string();
+      if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+      std::ifstream stat(entry.path() / "stat");
+      std::string line;
+      std::getline(stat, line);
+      const std::size_t close = line.rfind(')');
+      if (close == std::string::npos) continue;
+      int parentPid = 0;
+      char state = 0;
+      std::istringstream(line.substr(close + 2)) >> state >> parentPid;
+      if (parentPid != parent) continue;
+      const int child = std::stoi(name);
+      parents.push_back({child, depth + 1});
+      std::ifstream cmdline(entry.path() / "cmdline");
+      std::string arguments((std::istreambuf_iterator<char>(cmdline)), {});
+      if (depth + 1 >= 2 && arguments.find("QtWebEngineProcess") != std::string::npos) {
+        found.push_back(child);
+      }
+    }
+  }
+  return found;
+}
+
+TEST_F(Show, RendererThatDiesIsReplacedByTheNextEntry) {
+  Start("Withold=60\r\n");
+  std::vector<int> renderers = RendererProcesses(show->pid());
+  ASSERT_FALSE(renderers.empty());
+  for (int renderer : renderers) ::kill(renderer, SIGKILL);
+  EXPECT_TRUE(test::WaitFor([&] { return pixels.Centre() == kGreen; }, std::chrono::seconds(20)));
+  EXPECT_TRUE(show->Running());
+  show->Terminate();
+}
+
+TEST_F(Show, FullListOf1501Entries) {
+  std::string pages;
+  for (int i = 3; i < 1501; ++i) {
+    pages += "Page" + std::to_string(i) + "=" +
+             (i % 3 == 0   ? red
+              : i % 3 == 1 ? green
+                           : blue) +
+             "\r\n";
+  }
+  Start("Withold=1\r\n", pages);
+  EXPECT_EQ(ColoursSeen(pixels, 6), (std::vector<Rgb>{kRed, kGreen, kBlue, kRed, kGreen, kBlue}));
+  show->Terminate();
+}
+
+TEST_F(Show, WithholdThatIsNoNumberKeepsTheFirstEntry) {
+  Start("Withold=abc\r\n");
+  EXPECT_TRUE(StillRuns(std::chrono::milliseconds(2500)));
+  EXPECT_EQ(pixels.Centre(), kRed);
+  show->Terminate();
+}
+
+TEST_F(Show, EmptyBackColorIsWhite) {
+  Start("Displaysize=640x480\r\nBackcolor=\r\n");
+  EXPECT_EQ(pixels.At(5, 5), (Rgb{255, 255, 255}));
+  show->Terminate();
 }
 
 // Without a session lock to turn to (no session bus, no lock commands on the path), the
