@@ -3,7 +3,12 @@
 // back from the screen.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <filesystem>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -237,6 +242,51 @@ TEST_F(Show, RendererThatDiesIsReplacedByTheNextEntry) {
   EXPECT_TRUE(test::WaitFor([&] { return pixels.Centre() == kGreen; }, std::chrono::seconds(20)));
   EXPECT_TRUE(show->Running());
   show->Terminate();
+}
+
+// A listening socket on the loopback address that counts the connections made to it.
+class LoopbackListener {
+ public:
+  LoopbackListener() {
+    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::listen(fd_, 8);
+    socklen_t length = sizeof address;
+    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+    port_ = ntohs(address.sin_port);
+  }
+  ~LoopbackListener() { ::close(fd_); }
+  int port() const { return port_; }
+  bool Connected() {
+    int client = ::accept(fd_, nullptr, nullptr);
+    if (client < 0) return false;
+    ::close(client);
+    return true;
+  }
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
+// Working offline, an address is never asked for; online it is (which shows the check
+// can see a request at all).
+TEST_F(Show, OfflineNoRequestLeavesTheSaver) {
+  for (const char* offline : {"da", "ne"}) {
+    LoopbackListener listener;
+    const std::string address = "http://127.0.0.1:" + std::to_string(listener.port()) + "/";
+    Start("Withold=1\r\nEfekat=0\r\n", "Page3=" + address + "\r\nWorkOffline=" + offline + "\r\n");
+    // Red, green, blue, the address, and red again: the address has had its turn.
+    EXPECT_EQ(ColoursSeen(pixels, 4), (std::vector<Rgb>{kRed, kGreen, kBlue, kRed})) << offline;
+    bool asked = false;
+    test::WaitFor([&] { return asked = asked || listener.Connected(); },
+                  std::chrono::milliseconds(300));
+    EXPECT_EQ(asked, std::string(offline) == "ne") << offline;
+    show->Terminate();
+  }
 }
 
 TEST_F(Show, FullListOf1501Entries) {
