@@ -6,17 +6,23 @@
 //   page_watch [OPTIONS] cpu COLOUR SETTLE_S MEASURE_S PROGRAM [ARGS...]
 //     once the centre shows COLOUR, waits SETTLE_S seconds, then prints the processor time
 //     (user + system) the program and all its descendants use over MEASURE_S seconds, as a
-//     percentage of one core, and how many processes that was;
+//     percentage of one core, how many processes that was, and the share of the process
+//     given by --server (a line "PERCENT PROCESSES SERVER_PERCENT");
 //   page_watch [OPTIONS] changes COLOUR_A COLOUR_B COUNTS LIMIT_S PROGRAM [ARGS...]
 //     counts the changes between two pages (the centre going from one page's colour to
 //     the other's, whatever it shows in between) and, each time the count reaches one of
 //     COUNTS (rising, comma separated), prints the resident memory of the program and all
-//     its descendants; stops after the last count or LIMIT_S seconds after the first page.
+//     its descendants (a line "CHANGES SECONDS RSS_KB PSS_KB PROCESSES 0"); stops after
+//     the last count, or LIMIT_S seconds after the first page with a last line for the
+//     count reached that ends in 1.
 //
 // COLOUR is six hex digits, RRGGBB. Options:
 //   --every MS    polling interval of the centre pixel (default 2);
+//   --steady MS   in "changes", a page counts once its colour has stayed MS (default 0);
 //   --server PID  in "cpu", also the processor time of this process (the X server) over
-//                 the same seconds, as it draws what the program sends.
+//                 the same seconds, as it draws what the program sends;
+//   --log FILE    the program's standard output and error go to FILE (appended), away
+//                 from the results. In "cpu", each process's share goes to standard error.
 //
 // Afterwards the program is ended (SIGTERM), it and every process it started are reaped,
 // and page_watch waits until the display holds no window that was not there before the
@@ -25,6 +31,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/prctl.h>
@@ -68,9 +75,20 @@ int IgnoreXError(Display*, XErrorEvent*) {
 
 // One process as /proc/PID/stat describes it.
 struct ProcessStat {
+  std::string name;  // the command name, and the web engine's process type if any
   pid_t parent = 0;
   long long cpuTicks = 0;  // utime + stime, all threads
 };
+
+// The kind of a web engine helper ("renderer", "zygote", ...) from its --type= argument.
+std::string HelperType(pid_t pid) {
+  std::ifstream file("/proc/" + std::to_string(pid) + "/cmdline", std::ios::binary);
+  std::string argument;
+  while (std::getline(file, argument, '\0')) {
+    if (argument.rfind("--type=", 0) == 0) return argument.substr(7);
+  }
+  return {};
+}
 
 std::optional<ProcessStat> ReadStat(pid_t pid) {
   std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
@@ -79,8 +97,11 @@ std::optional<ProcessStat> ReadStat(pid_t pid) {
   // The command name may hold blanks and parentheses; the fields after it start past the
   // last closing parenthesis: state, ppid, pgrp, session, tty, tpgid, flags, minflt,
   // cminflt, majflt, cmajflt, utime, stime.
+  const std::size_t open = text.find('(');
   const std::size_t close = text.rfind(')');
-  if (close == std::string::npos) return std::nullopt;
+  if (open == std::string::npos || close == std::string::npos || close < open) {
+    return std::nullopt;
+  }
   std::istringstream fields(text.substr(close + 1));
   std::string state;
   ProcessStat stat;
@@ -92,6 +113,7 @@ std::optional<ProcessStat> ReadStat(pid_t pid) {
   fields >> utime >> stime;
   if (!fields) return std::nullopt;
   stat.cpuTicks = utime + stime;
+  stat.name = text.substr(open + 1, close - open - 1);
   return stat;
 }
 
@@ -119,6 +141,8 @@ std::map<pid_t, ProcessStat> Descendants() {
     open.pop_back();
     for (pid_t child : children[parent]) {
       below[child] = all[child];
+      const std::string type = HelperType(child);
+      if (!type.empty()) below[child].name += " " + type;
       open.push_back(child);
     }
   }
@@ -172,7 +196,8 @@ class Screen {
 
   bool open() const { return display_ != nullptr; }
 
-  // The colour in the middle of the screen as 0xRRGGBB, or -1 when it cannot be read.
+  // The colour in the middle of the screen as 0xRRGGBB (on a 24-bit true-colour screen
+  // such as Xvfb's), or -1 when it cannot be read.
   long Centre() {
     XImage* image = XGetImage(display_, root_, x_, y_, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) return -1;
@@ -203,19 +228,35 @@ class Screen {
 
 struct Options {
   std::chrono::milliseconds every{2};
+  std::chrono::milliseconds steady{0};
   pid_t server = 0;
+  const char* log = nullptr;
+};
+
+// A page colour in the middle of the screen, and since when it shows.
+struct Seen {
+  long colour = 0;
+  Clock::time_point at;
 };
 
 // The started program and everything it starts in turn.
 class Program {
  public:
-  Program(Screen& screen, char** argv) : screen_(screen), name_(argv[0]) {
+  Program(Screen& screen, const Options& options, char** argv) : screen_(screen), name_(argv[0]) {
     windowsBefore_ = screen_.TopLevelWindows();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (options.log != nullptr) {
+      posix_spawn_file_actions_addopen(&actions, 1, options.log, O_WRONLY | O_CREAT | O_APPEND,
+                                       0644);
+      posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    }
     start_ = Clock::now();
-    if (int error = posix_spawn(&pid_, argv[0], nullptr, nullptr, argv, environ)) {
+    if (int error = posix_spawn(&pid_, argv[0], &actions, nullptr, argv, environ)) {
       failure_ = "cannot start " + name_ + ": " + std::strerror(error);
       pid_ = 0;
     }
+    posix_spawn_file_actions_destroy(&actions);
   }
   ~Program() { End(); }
   Program(const Program&) = delete;
@@ -239,16 +280,27 @@ class Program {
     return true;
   }
 
-  // Polls the centre every `every` until it shows one of `colours`, which it returns;
-  // nothing when the program ends or `limit` passes first (see failure()).
-  std::optional<long> WaitForColour(const std::vector<long>& colours,
-                                    std::chrono::milliseconds every, Clock::duration limit) {
+  // Polls the centre every `every` until it has shown one of `colours` for `steady` on
+  // end, and returns that colour with the moment it first showed; nothing when the
+  // program ends or `limit` passes first (see failure()). A colour that shows for less
+  // than `steady` is passed over: after an effect the browser may flash the frame it
+  // last drew, of the entry before, for a few tens of milliseconds.
+  std::optional<Seen> WaitForColour(const std::vector<long>& colours,
+                                    std::chrono::milliseconds every, Clock::duration limit,
+                                    std::chrono::milliseconds steady = {}) {
     const Clock::time_point deadline = Clock::now() + limit;
+    std::optional<Seen> seen;
     for (;;) {
       const long centre = screen_.Centre();
-      if (std::find(colours.begin(), colours.end(), centre) != colours.end()) return centre;
+      const Clock::time_point now = Clock::now();
+      if (std::find(colours.begin(), colours.end(), centre) == colours.end()) {
+        seen.reset();
+      } else {
+        if (!seen || seen->colour != centre) seen = Seen{centre, now};
+        if (now - seen->at >= steady) return seen;
+      }
       if (!Running()) return std::nullopt;
-      if (Clock::now() > deadline) {
+      if (now > deadline) {
         failure_ = name_ + " showed no page of the expected colour in time";
         return std::nullopt;
       }
@@ -320,10 +372,11 @@ int Fail(const std::string& why) {
 
 // "first": start to first paint of the page.
 int TimeFirstPage(Screen& screen, const Options& options, long colour, char** program) {
-  Program run(screen, program);
+  Program run(screen, options, program);
   if (!run.failure().empty()) return Fail(run.failure());
-  if (!run.WaitForColour({colour}, options.every, kFirstPageWithin)) return Fail(run.failure());
-  const double ms = MsSince(run.start());
+  const std::optional<Seen> seen = run.WaitForColour({colour}, options.every, kFirstPageWithin);
+  if (!seen) return Fail(run.failure());
+  const double ms = std::chrono::duration<double, std::milli>(seen->at - run.start()).count();
   if (!run.End()) return 1;
   std::printf("%.2f\n", ms);
   return 0;
@@ -337,7 +390,7 @@ long long TicksOf(pid_t pid) {
 // "cpu": processor time over a quiet stretch of the page.
 int MeasureCpu(Screen& screen, const Options& options, long colour, double settleS, double measureS,
                char** program) {
-  Program run(screen, program);
+  Program run(screen, options, program);
   if (!run.failure().empty()) return Fail(run.failure());
   if (!run.WaitForColour({colour}, options.every, kFirstPageWithin)) return Fail(run.failure());
   std::this_thread::sleep_for(std::chrono::duration<double>(settleS));
@@ -353,12 +406,15 @@ int MeasureCpu(Screen& screen, const Options& options, long colour, double settl
   if (!run.Running()) return Fail(run.failure());
   // Processes born during the stretch count from zero; the time of any that ended during
   // it is not seen (on a page that stays, none do).
+  const double perSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
   long long ticks = 0;
   for (const auto& [pid, stat] : after) {
     auto old = before.find(pid);
-    ticks += stat.cpuTicks - (old != before.end() ? old->second.cpuTicks : 0);
+    const long long used = stat.cpuTicks - (old != before.end() ? old->second.cpuTicks : 0);
+    ticks += used;
+    std::fprintf(stderr, "%8.3f %%  %d %s\n",
+                 100.0 * static_cast<double>(used) / perSecond / seconds, pid, stat.name.c_str());
   }
-  const double perSecond = static_cast<double>(sysconf(_SC_CLK_TCK));
   const bool stillShown = screen.Centre() == colour;
   if (!run.End()) return 1;
   if (!stillShown) std::fprintf(stderr, "page_watch: the page was gone at the end\n");
@@ -371,18 +427,20 @@ int MeasureCpu(Screen& screen, const Options& options, long colour, double settl
 // "changes": resident memory after given numbers of page changes.
 int MeasureChanges(Screen& screen, const Options& options, long colourA, long colourB,
                    std::vector<int> counts, double limitS, char** program) {
-  Program run(screen, program);
+  Program run(screen, options, program);
   if (!run.failure().empty()) return Fail(run.failure());
-  std::optional<long> shown =
-      run.WaitForColour({colourA, colourB}, options.every, kFirstPageWithin);
+  std::optional<Seen> shown =
+      run.WaitForColour({colourA, colourB}, options.every, kFirstPageWithin, options.steady);
   if (!shown) return Fail(run.failure());
-  const Clock::time_point first = Clock::now();
+  const Clock::time_point first = shown->at;
   const Clock::time_point deadline =
       first + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(limitS));
   int changes = 0;
+  double longestS = 0;
   std::size_t next = 0;
-  // One line: changes, seconds since the first page, Rss and Pss sums in kB, processes.
-  auto report = [&] {
+  // One line: changes, seconds since the first page, Rss and Pss sums in kB, processes,
+  // and 1 when the time ran out before the next count (else 0).
+  auto report = [&](bool timeUp) {
     Memory sum;
     const std::map<pid_t, ProcessStat> processes = Descendants();
     for (const auto& [pid, stat] : processes) {
@@ -390,34 +448,41 @@ int MeasureChanges(Screen& screen, const Options& options, long colourA, long co
       sum.rssKb += memory.rssKb;
       sum.pssKb += memory.pssKb;
     }
-    std::printf("%d %.1f %lld %lld %zu\n", changes, MsSince(first) / 1000, sum.rssKb, sum.pssKb,
-                processes.size());
+    std::printf("%d %.1f %lld %lld %zu %d\n", changes, MsSince(first) / 1000, sum.rssKb, sum.pssKb,
+                processes.size(), timeUp ? 1 : 0);
     std::fflush(stdout);
   };
   while (next < counts.size()) {
-    const long other = *shown == colourA ? colourB : colourA;
+    const long other = shown->colour == colourA ? colourB : colourA;
     const auto left = deadline - Clock::now();
-    if (left <= Clock::duration::zero() ||
-        !run.WaitForColour({other}, options.every,
-                           std::chrono::duration_cast<Clock::duration>(left))) {
+    std::optional<Seen> now;
+    if (left > Clock::duration::zero()) {
+      now = run.WaitForColour({other}, options.every,
+                              std::chrono::duration_cast<Clock::duration>(left), options.steady);
+    }
+    if (!now) {
       if (!run.Running()) return Fail(run.failure());
       // Out of time: the last line holds the count reached.
-      report();
+      report(true);
       break;
     }
-    shown = other;
+    longestS = std::max(longestS, std::chrono::duration<double>(now->at - shown->at).count());
+    shown = now;
     ++changes;
     if (changes == counts[next]) {
-      report();
+      report(false);
       ++next;
     }
   }
+  std::fprintf(stderr, "%d changes in %.1f s, the longest gap between two %.1f s\n", changes,
+               std::chrono::duration<double>(shown->at - first).count(), longestS);
   return run.End() ? 0 : 1;
 }
 
 int Usage(const char* self) {
   std::fprintf(stderr,
-               "usage: %s [--every MS] [--server PID] first COLOUR PROGRAM [ARGS...]\n"
+               "usage: %s [--every MS] [--steady MS] [--server PID] [--log FILE] first COLOUR "
+               "PROGRAM [ARGS...]\n"
                "       %s [...] cpu COLOUR SETTLE_S MEASURE_S PROGRAM [ARGS...]\n"
                "       %s [...] changes COLOUR_A COLOUR_B COUNTS LIMIT_S PROGRAM [ARGS...]\n",
                self, self, self);
@@ -430,8 +495,12 @@ int Main(int argc, char** argv) {
   for (; i + 1 < argc && std::strncmp(argv[i], "--", 2) == 0; i += 2) {
     if (std::strcmp(argv[i], "--every") == 0) {
       options.every = std::chrono::milliseconds(std::max(1, std::atoi(argv[i + 1])));
+    } else if (std::strcmp(argv[i], "--steady") == 0) {
+      options.steady = std::chrono::milliseconds(std::max(0, std::atoi(argv[i + 1])));
     } else if (std::strcmp(argv[i], "--server") == 0) {
       options.server = static_cast<pid_t>(std::atoi(argv[i + 1]));
+    } else if (std::strcmp(argv[i], "--log") == 0) {
+      options.log = argv[i + 1];
     } else {
       return Usage(argv[0]);
     }
