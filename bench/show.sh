@@ -208,7 +208,8 @@ echo "   the new entry has shown 300 ms. Pagewheel.scr /S: Withold=1, Efekat=7, 
 echo "   green entry; bare_webview: the same two pages swapped every 1000 ms. Both at once,"
 echo "   each on its own display, for at most $limit_minutes minutes from the first entry (a"
 echo "   change = the centre going from one entry's colour to the other's); growth from the"
-echo "   first row"
+echo "   first row. Pss also moves when the other program starts or ends, as the two share the"
+echo "   web engine's library pages; Rss does not"
 printf '%-18s %8s %8s %9s %9s %6s %11s %11s\n' program changes "after s" "Rss MB" "Pss MB" \
   procs "Rss growth" "Pss growth"
 for i in 0 1; do

@@ -92,15 +92,16 @@ std::vector<Rgb> ColoursSeen(test::ScreenPixels& pixels, int count) {
 }
 
 TEST_F(Show, GoesThroughTheListInOrder) {
-  Start("Withold=1\r\nEfekat=0\r\nHidemouse=False\r\n");
+  Start("Withold=2\r\nEfekat=0\r\nHidemouse=False\r\n");
   std::vector<Rgb> seen = ColoursSeen(pixels, 5);
   EXPECT_EQ(seen, (std::vector<Rgb>{kRed, kGreen, kBlue, kRed, kGreen}));
   show->Terminate();
 }
 
 TEST_F(Show, ChangesEntryBehindAnEffect) {
-  // Grey background: the effect wipes each page away in grey before the next one.
-  Start("Withold=2\r\nEfekat=12\r\nBackcolor=8421504\r\n");
+  // Grey background: the effect wipes each page away in grey before the next one. Each
+  // page stays long enough to be painted after its effect, even on a loaded machine.
+  Start("Withold=4\r\nEfekat=12\r\nBackcolor=8421504\r\n");
   bool greySeen = false;
   std::vector<Rgb> seen;
   test::WaitFor(
@@ -192,7 +193,7 @@ TEST_F(Show, BadEntriesNeitherStopNorStallTheRotation) {
   std::ofstream(folder.File("pgwh.ini"), std::ios::binary)
       << "[Pages]\r\nPage0=" << red << "\r\nPage1=" << folder.File("missing.htm")
       << "\r\nPage2=http://127.0.0.1:9/\r\nPage3=" << hostile << "\r\nPage4=" << green
-      << "\r\n[Display]\r\nWithold=1\r\n";
+      << "\r\n[Display]\r\nWithold=2\r\n";
   show.emplace(std::vector<std::string>{folder.File("Pagewheel.scr"), "/S"});
   std::vector<Rgb> seen = ColoursSeen(pixels, 5);
   EXPECT_EQ(seen, (std::vector<Rgb>{kRed, kBlue, kGreen, kRed, kBlue}));
@@ -278,7 +279,7 @@ TEST_F(Show, OfflineNoRequestLeavesTheSaver) {
   for (const char* offline : {"da", "ne"}) {
     LoopbackListener listener;
     const std::string address = "http://127.0.0.1:" + std::to_string(listener.port()) + "/";
-    Start("Withold=1\r\nEfekat=0\r\n", "Page3=" + address + "\r\nWorkOffline=" + offline + "\r\n");
+    Start("Withold=2\r\nEfekat=0\r\n", "Page3=" + address + "\r\nWorkOffline=" + offline + "\r\n");
     // Red, green, blue, the address, and red again: the address has had its turn.
     EXPECT_EQ(ColoursSeen(pixels, 4), (std::vector<Rgb>{kRed, kGreen, kBlue, kRed})) << offline;
     bool asked = false;
@@ -298,7 +299,7 @@ TEST_F(Show, FullListOf1501Entries) {
                            : blue) +
              "\r\n";
   }
-  Start("Withold=1\r\n", pages);
+  Start("Withold=2\r\n", pages);
   EXPECT_EQ(ColoursSeen(pixels, 6), (std::vector<Rgb>{kRed, kGreen, kBlue, kRed, kGreen, kBlue}));
   show->Terminate();
 }
