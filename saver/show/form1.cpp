@@ -137,10 +137,11 @@ void Form1::BuildControls() {
   label4->setGeometry(PxRect(480, 1440, 3495, 255));
   Frame3->hide();
 
-  // Key catcher: holds the focus in exit mode 1, below the visible screen.
-  Text3 = new QLineEdit(this);
+  // Key catcher: holds the focus in exit mode 1, below the visible screen. A plain
+  // widget: a text box's blinking cursor would repaint the whole window twice a second.
+  Text3 = new QWidget(this);
   Text3->setObjectName(QStringLiteral("Text3"));
-  Text3->setFrame(false);
+  Text3->setFocusPolicy(Qt::StrongFocus);
   Text3->setGeometry(PxRect(3120, 9600, 75, 195));
   Text3->setAccessibleName(QStringLiteral("Key catcher"));
   Text3->installEventFilter(this);

@@ -94,7 +94,7 @@ class Form1 : public QWidget {
   QFrame* Frame1 = nullptr;        // exit bar
   QLabel* Image1 = nullptr;        // its CLOSE picture
   PictureBox* Picture2 = nullptr;  // capture box
-  QLineEdit* Text3 = nullptr;      // key catcher
+  QWidget* Text3 = nullptr;        // key catcher
   QWidget* Picture1 = nullptr;     // page area
   QFrame* Frame2 = nullptr;        // clock panel
   QLabel* Label1 = nullptr;        // clock text
