@@ -278,8 +278,7 @@ void Form1::RotationTick() {
 }
 
 void Form1::ChangeEntry() {
-  shownEntry_ = ChooseNextEntry(rotation_, settings_, platform_.random);
-  NavigateToEntry(shownEntry_);
+  NavigateToEntry(ChooseNextEntry(rotation_, settings_, platform_.random));
   Picture2->hide();
 }
 
@@ -301,7 +300,6 @@ void Form1::NavigateToBackgroundPage() {
 }
 
 void Form1::NavigateToEntry(int index) {
-  shownEntry_ = index;
   const std::string& entry = settings_.Page(index);
   const QString text = QString::fromLocal8Bit(entry.data(), static_cast<qsizetype>(entry.size()));
   WebBrowser1->load(

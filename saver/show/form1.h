@@ -39,14 +39,6 @@ class Form1 : public QWidget {
   void EndShow();
   bool ShowEnding() const { return showEnding_; }
 
-  // The parts tests look at.
-  QWebEngineView* browser() const { return WebBrowser1; }
-  QFrame* exitBar() const { return Frame1; }
-  QFrame* passwordPanel() const { return Frame3; }
-  QLineEdit* passwordBox() const { return Text1; }
-  PictureBox* captureBox() const { return Picture2; }
-  int shownEntry() const { return shownEntry_; }
-
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,8 +80,6 @@ class Form1 : public QWidget {
   bool transitionPlaying_ = false;
   bool lockPending_ = false;
   bool unloaded_ = false;
-  int shownEntry_ = 0;
-  std::int16_t pendingCode_ = -1;
 
   QFrame* Frame1 = nullptr;        // exit bar
   QLabel* Image1 = nullptr;        // its CLOSE picture
